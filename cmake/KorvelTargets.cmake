@@ -1,0 +1,28 @@
+# Warnings for our own code; JUCE's headers come in as system headers.
+add_library(korvel_warnings INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(korvel_warnings INTERFACE -Wall -Wextra)
+endif()
+
+# A library made of every source file in the calling folder (and optional subfolders).
+function(korvel_folder_library name)
+  cmake_parse_arguments(ARG "" "" "LINK;GLOBS" ${ARGN})
+  if(NOT ARG_GLOBS)
+    set(ARG_GLOBS "*.cpp")
+  endif()
+  set(patterns)
+  foreach(g IN LISTS ARG_GLOBS)
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${g})
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LINK} PRIVATE korvel_warnings)
+  else()
+    # A folder with headers only so far.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_LINK})
+  endif()
+endfunction()

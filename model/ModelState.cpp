@@ -1,0 +1,23 @@
+#include "ModelState.h"
+
+namespace NsDorna
+{
+namespace
+{
+CurrentModeSource& modeSource()
+{
+    static CurrentModeSource source;
+    return source;
+}
+} // namespace
+
+void setCurrentModeSource (CurrentModeSource source) { modeSource() = std::move (source); }
+
+CtlMode currentMode()
+{
+    const auto& source = modeSource();
+    return source ? source() : CtlMode();
+}
+
+void resetModelState() { modeSource() = nullptr; }
+} // namespace NsDorna
