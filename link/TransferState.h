@@ -47,6 +47,8 @@ inline std::array<int, 3> g_lastSentDigests { -1, -1, -1 };
 
 // The automatic sender has encoded the slot and still has to transfer it.
 inline std::array<bool, 3> bToSend {};
+// The automatic sender gave the slot up (device away); it goes out again when the device is back.
+inline std::array<bool, 3> g_givenUp {};
 
 // Reply statuses written by the MIDI input thread: 0xFF none, 0 negative, 1 positive.
 constexpr uint8_t noReply = 0xFF;
@@ -100,6 +102,7 @@ inline void resetTransferState()
     g_currDigests = {};
     g_lastSentDigests = { -1, -1, -1 };
     bToSend = {};
+    g_givenUp = {};
     resetStatusBits();
     MyConf::sendingQ = false;
     MyConf::autoSendQ = true;
