@@ -1,5 +1,7 @@
 #include "ModelState.h"
 
+#include "HostPlatform.h"
+
 namespace NsDorna
 {
 namespace
@@ -19,5 +21,9 @@ CtlMode currentMode()
     return source ? source() : CtlMode();
 }
 
-void resetModelState() { modeSource() = nullptr; }
+void resetModelState()
+{
+    modeSource() = nullptr;
+    resetHostPlatform();
+}
 } // namespace NsDorna
