@@ -636,3 +636,37 @@ TEST_F (Factory, InvalidSlotOrModeChangesNothing)
     tree.setProperty (Tags::current, 0, nullptr);
     EXPECT_TRUE (tree.isEquivalentTo (before));
 }
+
+TEST (HostPlatform, DefaultsToTheRunningPlatformAndCanBeChosen)
+{
+    resetModelState();
+#if JUCE_MAC
+    EXPECT_EQ (runningPlatform(), HostPlatform::macOS);
+#elif JUCE_WINDOWS
+    EXPECT_EQ (runningPlatform(), HostPlatform::windowsOS);
+#else
+    EXPECT_EQ (runningPlatform(), HostPlatform::linuxOS);
+#endif
+    EXPECT_EQ (hostPlatform(), runningPlatform());
+
+    {
+        const ScopedHostPlatform mac (HostPlatform::macOS);
+        EXPECT_TRUE (hostIsMac());
+        {
+            const ScopedHostPlatform windows (HostPlatform::windowsOS);
+            EXPECT_FALSE (hostIsMac());
+        }
+        EXPECT_TRUE (hostIsMac());
+    }
+    EXPECT_EQ (hostPlatform(), runningPlatform());
+
+    setHostPlatform (runningPlatform() == HostPlatform::macOS ? HostPlatform::linuxOS : HostPlatform::macOS);
+    resetModelState();
+    EXPECT_EQ (hostPlatform(), runningPlatform());
+
+    for (auto p : { HostPlatform::macOS, HostPlatform::linuxOS, HostPlatform::windowsOS })
+        EXPECT_EQ (hostPlatformFromSlug (hostPlatformSlug (p)), p);
+    EXPECT_EQ (hostPlatformSlug (HostPlatform::macOS), "mac");
+    EXPECT_FALSE (hostPlatformFromSlug ("Mac").has_value());
+    EXPECT_FALSE (hostPlatformFromSlug ("").has_value());
+}
