@@ -189,21 +189,22 @@ public:
 
     ~VirtualInput() override
     {
-        std::lock_guard<std::recursive_mutex> l (state->lock);
-        state->started = false;
         state->closed = true;
+        stop();
     }
 
     void start() override
     {
         std::lock_guard<std::recursive_mutex> l (state->lock);
-        state->started = true;
+        state->started = ! state->closed;
     }
 
     void stop() override
     {
-        std::lock_guard<std::recursive_mutex> l (state->lock);
+        // Cleared before waiting, so that the delivery thread cannot slip further calls in meanwhile;
+        // taking the lock then waits for a call in progress.
         state->started = false;
+        std::lock_guard<std::recursive_mutex> l (state->lock);
     }
 
     juce::String getName() const override { return state->endpoint->name; }
@@ -226,6 +227,9 @@ bool VirtualPorts::Port::isPublished() const { return endpoint->alive; }
 
 void VirtualPorts::Port::unpublish()
 {
+    // Once gone, always gone (set under the receive lock, so no receiver call is running any more).
+    if (! endpoint->alive)
+        return;
     {
         std::lock_guard<std::mutex> l (registry->lock);
         auto& list = registry->endpoints;

@@ -88,20 +88,32 @@ void SimDorna::plugIn()
     nextStray = Clock::now() + std::chrono::milliseconds (strayIntervalMs);
 }
 
-void SimDorna::unplug()
+SimDorna::PortSet SimDorna::takePorts()
 {
-    std::array<std::shared_ptr<ports::VirtualPorts::Port>, numPorts> gone;
-    {
-        std::lock_guard<std::mutex> l (lock);
-        gone.swap (published);
-        ++generation;
-        replies.clear();
-    }
+    PortSet gone;
+    gone.swap (published);
+    ++generation;
+    replies.clear();
+    return gone;
+}
+
+void SimDorna::unpublishAll (PortSet& gone)
+{
     // Outside the lock: a receiver may be running (it may be this very call's caller).
     for (auto& p : gone)
         if (p != nullptr)
             p->unpublish();
     wake.notify_all();
+}
+
+void SimDorna::unplug()
+{
+    PortSet gone;
+    {
+        std::lock_guard<std::mutex> l (lock);
+        gone = takePorts();
+    }
+    unpublishAll (gone);
 }
 
 bool SimDorna::isPluggedIn() const
@@ -112,21 +124,22 @@ bool SimDorna::isPluggedIn() const
 
 void SimDorna::receive (int port, const juce::MidiMessage& message)
 {
-    bool vanish = false;
+    PortSet gone;
     {
         std::lock_guard<std::mutex> l (lock);
         if (quitting)
             return;
         inbox.push_back ({ port, generation, message });
-        if (port == configPort)
-            vanish = isPart (message, Wire::cmdDataPart, vanishDataPart) || isPart (message, Wire::cmdTextPart, vanishTextPart);
+        // Gone in the same step, so the part is never answered.
+        if (port == configPort
+            && (isPart (message, Wire::cmdDataPart, vanishDataPart) || isPart (message, Wire::cmdTextPart, vanishTextPart)))
+            gone = takePorts();
     }
     wake.notify_all();
-    if (vanish)
-        unplug();
+    unpublishAll (gone);
 }
 
-std::shared_ptr<ports::VirtualPorts::Port> SimDorna::replyPort() const { return published[(size_t) configPort - 1]; }
+const std::shared_ptr<ports::VirtualPorts::Port>& SimDorna::replyPort() const { return published[(size_t) configPort - 1]; }
 
 void SimDorna::answer (const Incoming& in, int note, bool positive)
 {
@@ -148,6 +161,9 @@ void SimDorna::handle (const Incoming& in)
     if (in.port != configPort)
         return;
 
+    // Faulty messages addressed to it are answered negatively; foreign ones not at all.
+    if (! what.wellFormed && ! what.forThisDevice)
+        return;
     const bool ok = what.wellFormed;
     auto* slot = ok ? &slots[(size_t) what.slot] : nullptr;
     switch (what.kind)
@@ -211,19 +227,19 @@ void SimDorna::run()
         }
 
         const auto now = Clock::now();
-        const auto port = replyPort();
+        const bool plugged = replyPort() != nullptr;
         std::vector<juce::MidiMessage> out;
         int replyCount = 0;
         while (! replies.empty() && replies.front().due <= now)
         {
-            if (replies.front().generation == generation && port != nullptr)
+            if (replies.front().generation == generation && plugged)
             {
                 out.push_back (std::move (replies.front().message));
                 ++replyCount;
             }
             replies.pop_front();
         }
-        const bool stray = strayIntervalMs > 0 && port != nullptr && now >= nextStray;
+        const bool stray = strayIntervalMs > 0 && plugged && now >= nextStray;
         if (stray)
         {
             out.push_back (strayMessage (strayIndex++));
@@ -232,10 +248,13 @@ void SimDorna::run()
 
         if (! out.empty())
         {
+            auto port = published[(size_t) configPort - 1];
             ++busy;
             l.unlock();
             for (const auto& m : out)
                 port->sendToHost (m);
+            // Let go unlocked: this may be the last owner, and unpublishing waits for a running receiver.
+            port.reset();
             l.lock();
             --busy;
             repliesSent += replyCount;

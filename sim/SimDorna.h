@@ -110,18 +110,21 @@ private:
         juce::MidiMessage message;
     };
 
+    using PortSet = std::array<std::shared_ptr<ports::VirtualPorts::Port>, 4>;
+    PortSet takePorts(); // under lock
+    void unpublishAll (PortSet& gone);
     void receive (int port, const juce::MidiMessage& message);
     void run();
     void handle (const Incoming& in);        // under lock
     void answer (const Incoming& in, int note, bool positive); // under lock
-    std::shared_ptr<ports::VirtualPorts::Port> replyPort() const; // under lock
+    const std::shared_ptr<ports::VirtualPorts::Port>& replyPort() const; // under lock
 
     const Options options;
     const std::shared_ptr<ports::VirtualPorts> ports;
 
     mutable std::mutex lock;
     std::condition_variable wake;
-    std::array<std::shared_ptr<ports::VirtualPorts::Port>, numPorts> published;
+    PortSet published;
     int generation = 0;
     bool quitting = false;
     int busy = 0;

@@ -49,6 +49,7 @@ Inspected inspectSysex (const juce::uint8* d, int n, int pid)
         case Wire::cmdTextPart:    r.kind = Kind::textPart; break;
         default: break;
     }
+    r.forThisDevice = d[1] == 0x1D && d[2] == 0x03 && d[3] == ((pid >> 7) & 0x7F) && d[4] == (pid & 0x7F);
     r.slot = (d[6] >> 5) & 3;
     r.mode = d[6] & 0x1F;
     if (r.kind == Kind::digestQuery || r.kind == Kind::digestStore)

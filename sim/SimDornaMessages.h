@@ -45,6 +45,7 @@ struct Inspected
     int digest = -1;  // digest messages
     int value = -1;   // announcements
     bool wellFormed = false;
+    bool forThisDevice = false; // SysEx with this device's header and product id
     juce::String problem; // the first fault found; empty when well formed
 };
 
