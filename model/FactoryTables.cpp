@@ -4,6 +4,9 @@
 #include "CtlEnums.h"
 #include "FactoryTablesRows.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace NsDorna
 {
 namespace
