@@ -16,6 +16,11 @@
 // ("Dorna Port 1" .. "Dorna Port 4"), plays the device's side of the mapping protocol on port 4
 // (the one the editor picks: the highest port number), keeps what it is sent per slot and answers
 // from a thread of its own. Faults can be switched on for tests.
+//
+// Every message received is checked (header, product id, command, slot and mode, part number, length,
+// byte 8, F7, no data byte of 0x80 or more) and the faulty ones counted. A faulty message addressed to
+// it (right header and product id) is not stored and, when its command has a reply, answered negatively;
+// foreign and unexpected ones are not answered. Ports 1 to 3 only log what they receive.
 namespace NsDorna::sim
 {
 struct SimDornaOptions
