@@ -13,16 +13,23 @@ struct ScratchHost
 {
     ScratchHost()
         : folder (juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("korvel-bench", "")),
-          host (SettingsLocation { folder.getChildFile ("shared/Dorna.conf"), folder.getChildFile ("user/Dorna.conf") })
+          hostObject (std::make_unique<Host> (SettingsLocation { folder.getChildFile ("shared/Dorna.conf"),
+                                                                 folder.getChildFile ("user/Dorna.conf") })),
+          host (*hostObject)
     {
     }
-    ~ScratchHost() { folder.deleteRecursively(); }
+    ~ScratchHost()
+    {
+        hostObject.reset(); // it saves when it closes
+        folder.deleteRecursively();
+    }
 
     // Every save writes: a property of the last control changes each time.
     void touch (int i) { host.getCtlStore().getControlOfSlot (226, 2).setProperty (Tags::value, i % 100, nullptr); }
 
     juce::File folder;
-    Host host;
+    std::unique_ptr<Host> hostObject;
+    Host& host;
 };
 } // namespace
 

@@ -23,6 +23,13 @@ protected:
         ASSERT_TRUE (folder.getChildFile ("shared").replaceWithText ("not a folder"));
     }
 
+    static juce::MemoryBlock bytesOf (const juce::File& file)
+    {
+        juce::MemoryBlock b;
+        file.loadFileAsData (b);
+        return b;
+    }
+
     juce::String readBack (const juce::File& file, const juce::String& key)
     {
         juce::PropertiesFile props (file, Settings::storageOptions());
@@ -106,7 +113,7 @@ TEST_F (SettingsTest, TheSharedFileIsReadUntilThePerUserFileExists)
         shared.setValue ("state", "shared");
         ASSERT_TRUE (shared.save());
     }
-    const auto sharedBytes = where.shared.loadFileAsString();
+    const auto sharedBytes = bytesOf (where.shared);
     const auto sharedIsReadOnly = [this] (const juce::File& f) { return f != where.shared; };
 
     {
@@ -123,7 +130,7 @@ TEST_F (SettingsTest, TheSharedFileIsReadUntilThePerUserFileExists)
         settings.getCommonSettings().setValue ("state", "mine");
         ASSERT_TRUE (settings.saveIfNeeded().wasOk());
     }
-    EXPECT_EQ (where.shared.loadFileAsString(), sharedBytes);
+    EXPECT_TRUE (bytesOf (where.shared) == sharedBytes);
     EXPECT_EQ (readBack (where.perUser, "state"), "mine");
 
     Settings next (where);
@@ -139,7 +146,7 @@ TEST_F (SettingsTest, AnInterruptedSaveLeavesThePreviousFileWhole)
         settings.getCommonSettings().setValue ("state", "first");
         ASSERT_TRUE (settings.saveIfNeeded().wasOk());
     }
-    const auto before = where.shared.loadFileAsString();
+    const auto before = bytesOf (where.shared);
 
     struct Case
     {
@@ -169,7 +176,7 @@ TEST_F (SettingsTest, AnInterruptedSaveLeavesThePreviousFileWhole)
         settings.getCommonSettings().setValue ("state", juce::String::repeatedString ("second ", 5000));
         EXPECT_TRUE (settings.saveIfNeeded().failed()) << c.what;
         EXPECT_TRUE (settings.needsToBeSaved()) << c.what;
-        EXPECT_EQ (where.shared.loadFileAsString(), before) << c.what;
+        EXPECT_TRUE (bytesOf (where.shared) == before) << c.what;
         EXPECT_EQ (readBack (where.shared, "state"), "first") << c.what;
         EXPECT_FALSE (where.shared.getSiblingFile ("Dorna.conf.saving").exists()) << c.what;
 
