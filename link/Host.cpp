@@ -61,6 +61,7 @@ void Host::Impl::restoreSettings()
                 copySendSettings (tree);
                 bChged = { true, true, true };
                 restored = true;
+                treeIsStored = true;
             }
         }
     }
@@ -71,6 +72,9 @@ void Host::Impl::restoreSettings()
 
 juce::Result Host::Impl::saveSettings()
 {
+    if (treeIsStored && ! pending)
+        return juce::Result::ok(); // the file holds the tree already: no need to build its XML
+
     const auto xml = tree.createXml();
     if (xml == nullptr)
         return juce::Result::ok();
@@ -80,6 +84,7 @@ juce::Result Host::Impl::saveSettings()
     if (r.wasOk())
     {
         pending = false;
+        treeIsStored = true;
         stopTimer();
     }
     return r;

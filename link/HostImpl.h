@@ -42,7 +42,8 @@ private:
 
     int quietMs = 2000, latestMs = 5000;
     static constexpr int retryMs = 10000;
-    bool pending = false;
+    bool pending = false;      // changed since last stored
+    bool treeIsStored = false; // the settings hold the tree as it is now (when nothing is pending)
     juce::uint32 firstChange = 0, lastChange = 0;
 };
 } // namespace NsDorna

@@ -191,7 +191,7 @@ TEST_F (HostTest, ChangesAreSavedAfterAQuietTimeAndAtTheLatestAfterAFewSeconds)
 {
     auto host = newHost();
     ASSERT_TRUE (host->saveSettings().wasOk());
-    host->setAutosaveDelays (150, 600);
+    host->setAutosaveDelays (400, 1000);
     const auto stateOnDisk = [this] {
         juce::PropertiesFile file (where.shared, Settings::storageOptions());
         return juce::ValueTree::fromXml (file.getValue ("state"));
@@ -202,14 +202,14 @@ TEST_F (HostTest, ChangesAreSavedAfterAQuietTimeAndAtTheLatestAfterAFewSeconds)
     EXPECT_TRUE (host->hasUnsavedChanges());
     runLoop (50);
     EXPECT_NE ((int) stateOnDisk().getChild (0).getChild (0).getChild (2).getProperty (Tags::chan), 7);
-    runLoop (400);
+    runLoop (1000);
     EXPECT_FALSE (host->hasUnsavedChanges());
     EXPECT_TRUE (stateOnDisk().isEquivalentTo (host->getCurrentMap()));
 
     // Edits that never pause are saved all the same, at the latest after the longest delay.
     const auto start = juce::Time::getMillisecondCounter();
     bool savedWhileEditing = false;
-    for (int i = 0; juce::Time::getMillisecondCounter() - start < 1500; ++i)
+    for (int i = 0; juce::Time::getMillisecondCounter() - start < 2500; ++i)
     {
         host->getCtlStore().getControl (4).setProperty (Tags::value, i % 100, nullptr);
         runLoop (40);

@@ -1,6 +1,7 @@
 #include "link/Host.h"
 #include "link/LinkState.h"
 #include "link/MappingFile.h"
+#include "model/HostPlatform.h"
 #include "model/MappingValidator.h"
 #include "model/ModelState.h"
 
@@ -104,10 +105,14 @@ TEST_F (MappingFileTest, TheFactoryTreeIsAValidMapping)
     auto r = mappingFromXml (factoryXml(), tree);
     EXPECT_TRUE (r.wasOk()) << r.getErrorMessage();
 
-    // In memory, with numbers and bools rather than texts, before and after a reset.
+    // In memory, with numbers and bools rather than texts, for every platform and after a reset.
+    for (auto platform : { HostPlatform::macOS, HostPlatform::linuxOS, HostPlatform::windowsOS })
+    {
+        const ScopedHostPlatform scoped (platform);
+        r = validateMappingTree (CtlStore().getState());
+        EXPECT_TRUE (r.wasOk()) << r.getErrorMessage();
+    }
     CtlStore store;
-    r = validateMappingTree (store.getState());
-    EXPECT_TRUE (r.wasOk()) << r.getErrorMessage();
     store.addMissingProps();
     r = validateMappingTree (store.getState());
     EXPECT_TRUE (r.wasOk()) << r.getErrorMessage();
