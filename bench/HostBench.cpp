@@ -47,16 +47,6 @@ static void BM_SettingsSave (benchmark::State& state)
 }
 BENCHMARK (BM_SettingsSave)->Unit (benchmark::kMillisecond);
 
-// Saving when nothing changed: the tree is still turned into XML and compared.
-static void BM_SettingsSaveUnchanged (benchmark::State& state)
-{
-    ScratchHost s;
-    s.host.saveSettings();
-    for (auto _ : state)
-        s.host.saveSettings();
-}
-BENCHMARK (BM_SettingsSaveUnchanged)->Unit (benchmark::kMillisecond);
-
 // A new host reading the full tree from its settings (start-up).
 static void BM_SettingsRestore (benchmark::State& state)
 {
