@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MidiInputHandler.h"
 #include "Settings.h"
 #include "model/CtlStore.h"
 
@@ -54,6 +55,16 @@ public:
     // Where hosts made by Host() keep their settings (tests, tools); nullopt: the standard place.
     static void setSettingsLocationForNewHosts (std::optional<SettingsLocation> where);
 
+    // The device link (link/Transfer.cpp): one transfer of a slot (outside 0–2: the current
+    // slot), and the host-platform announcement (false while a transfer is under way).
+    juce::Result sendCurrMappings (int slot);
+    bool broadcastToTarget (int pid, juce::uint8 command, juce::uint8 value);
+
+    // The device's ports and reply decoder; a new one on every connect or disconnect.
+    using MidiInputHandler = NsDorna::MidiInputHandler;
+    MidiInputHandler* getMidiInputHandler() const noexcept { return midiInputHandler.get(); }
+    MidiInputHandler& replaceMidiInputHandler();
+
     // For the rest of the device link (link/HostImpl.h).
     class Impl;
     Impl& getImpl() noexcept { return *impl; }
@@ -63,6 +74,7 @@ private:
     void applyLoaded (juce::ValueTree loaded);
 
     std::unique_ptr<Impl> impl;
+    std::unique_ptr<MidiInputHandler> midiInputHandler;
 
     JUCE_DECLARE_NON_COPYABLE (Host)
 };

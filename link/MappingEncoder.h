@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TransferState.h"
+#include "LinkState.h"
 #include "model/CtlStore.h"
 
 namespace NsDorna

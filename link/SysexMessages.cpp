@@ -1,6 +1,6 @@
 #include "SysexMessages.h"
 
-#include "TransferState.h"
+#include "LinkState.h"
 
 namespace NsDorna
 {

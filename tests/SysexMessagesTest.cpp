@@ -1,5 +1,5 @@
 #include "link/SysexMessages.h"
-#include "link/TransferState.h"
+#include "link/LinkState.h"
 
 #include <gtest/gtest.h>
 
