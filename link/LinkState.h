@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Process-wide state of the device link and the editor host, kept together so tests can reset it.
@@ -93,6 +94,11 @@ inline void resetStatusBits()
     commonBit = noReply;
 }
 
+// Names the port to use instead of the device's own choice (korvel-cli --port); empty: choose.
+inline juce::String g_portOverride;
+// Told each step of a transfer as it happens (korvel-cli prints them); empty: nobody listens.
+inline std::function<void (const juce::String&)> g_transferLog;
+
 class MyTimer;
 // The device-link timer; created by the editor (or the CLI) and never deleted.
 inline MyTimer* g_timer = nullptr;
@@ -145,6 +151,8 @@ inline void resetLinkState()
     bToSend = {};
     g_givenUp = {};
     resetStatusBits();
+    g_portOverride.clear();
+    g_transferLog = nullptr;
     MyConf::sendingQ = false;
     MyConf::autoSendQ = true;
     MyConf::cntForResend = 1;

@@ -95,7 +95,8 @@ bool connDevcOrNot (int pid, bool connect)
         return false;
 
     auto& handler = host->replaceMidiInputHandler();
-    const auto name = arvix::getFirstTarWithMaxPortNum (ports::getInputNames(), pid, true);
+    const auto name = g_portOverride.isNotEmpty() ? g_portOverride
+                                                  : arvix::getFirstTarWithMaxPortNum (ports::getInputNames(), pid, true);
     if (name.isEmpty())
         return false;
 

@@ -19,6 +19,17 @@ constexpr int replyPolls = 10;
 constexpr int replyPollMs = 2;
 constexpr int partPauseMs = 10;
 
+void log (const juce::String& step)
+{
+    if (g_transferLog)
+        g_transferLog (step);
+}
+
+juce::String verdict (bool replied, bool negative)
+{
+    return ! replied ? "no reply" : (negative ? "negative" : "positive");
+}
+
 int modeOfSlot (int slot)
 {
     auto* host = Host::getInstance();
@@ -83,7 +94,8 @@ juce::Result sendParts (Sender& sender, int slot, const juce::String& portName)
         arvix::sleep_ms (partPauseMs);
         sender.sendWithFiller (m);
         arvix::sleep_ms (partPauseMs);
-        Sender::waitForReply (dataBit, negative);
+        const bool replied = Sender::waitForReply (dataBit, negative);
+        log ("data part " + juce::String (part) + ": " + verdict (replied, negative));
         if (sender.vanished())
             return gone;
         if (negative)
@@ -96,7 +108,8 @@ juce::Result sendParts (Sender& sender, int slot, const juce::String& portName)
         arvix::sleep_ms (partPauseMs);
         sender.sendWithFiller (m);
         arvix::sleep_ms (partPauseMs);
-        Sender::waitForReply (textsBit, negative);
+        const bool replied = Sender::waitForReply (textsBit, negative);
+        log ("text part " + juce::String (part) + ": " + verdict (replied, negative));
         if (sender.vanished())
             return gone;
         if (negative)
@@ -107,14 +120,15 @@ juce::Result sendParts (Sender& sender, int slot, const juce::String& portName)
     arvix::sleep_ms (partPauseMs);
     sender.sendWithFiller (store);
     sender.advance (3);
-    Sender::waitForReply (textsBit, negative);
+    log ("digest store: " + verdict (Sender::waitForReply (textsBit, negative), negative));
     return sender.vanished() ? gone : juce::Result::ok();
 }
 
 juce::Result transfer (Host& host, int slot)
 {
     const auto names = ports::getOutputNames();
-    host.setCurrentOutputDevice (arvix::getFirstTarWithMaxPortNum (names, g_pid, true));
+    host.setCurrentOutputDevice (g_portOverride.isNotEmpty() ? g_portOverride
+                                                             : arvix::getFirstTarWithMaxPortNum (names, g_pid, true));
     host.replaceMidiInputHandler();
     const bool connected = connDevcOrNot (g_pid, true);
 
@@ -122,6 +136,7 @@ juce::Result transfer (Host& host, int slot)
         return juce::Result::fail ("No device selected");
 
     const auto portName = host.getCurrentOutputDevice();
+    log ("connected to " + portName.quoted());
     if (! ports::getOutputNames().contains (portName))
         return juce::Result::fail (portName + ": device does not exist");
     auto output = ports::openOutput (portName);
@@ -135,12 +150,16 @@ juce::Result transfer (Host& host, int slot)
     const auto last = g_lastSentDigests[(size_t) slot];
     const bool ask = last < 0 || last == g_currDigests[(size_t) slot];
     bool held = false;
+    if (! ask)
+        log ("digest query skipped: the mapping differs from the one last sent");
     if (ask)
     {
         sender.sendWithFiller (theDigestSendingOfSlot (slot, Cmd::digestQuery));
         sender.advance (3);
         bool negative = false;
-        held = Sender::waitForReply (checkingBit, negative) && ! negative;
+        const bool replied = Sender::waitForReply (checkingBit, negative);
+        held = replied && ! negative;
+        log ("digest query: " + verdict (replied, negative) + (held ? " (the device holds this mapping)" : ""));
         if (sender.vanished())
             return juce::Result::fail (portName + ": device does not exist");
     }

@@ -2,36 +2,13 @@
 #include "model/HostPlatform.h"
 #include "model/ModelState.h"
 
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 // korvel-cli factory, run as the built program beside the test binary.
 namespace
 {
-struct Run
-{
-    int exitCode = -1;
-    juce::String output; // stdout and stderr together
-};
-
-juce::File cliProgram()
-{
-    return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getSiblingFile ("korvel-cli");
-}
-
-Run runCli (const juce::StringArray& args)
-{
-    juce::StringArray command { cliProgram().getFullPathName() };
-    command.addArray (args);
-    juce::ChildProcess process;
-    Run run;
-    if (! process.start (command))
-        return run;
-    run.output = process.readAllProcessOutput();
-    process.waitForProcessToFinish (30000);
-    run.exitCode = (int) process.getExitCode();
-    return run;
-}
-
 // What SAVE FILE writes for the factory tree of a host.
 juce::String factoryFileText (NsDorna::HostPlatform host)
 {
@@ -45,23 +22,21 @@ juce::String factoryFileText (NsDorna::HostPlatform host)
     return file.getFile().loadFileAsString();
 }
 
-class CliFactory : public ::testing::Test
+class CliFactory : public KorvelTest::CliTest
 {
 protected:
-    void SetUp() override
-    {
-        if (! cliProgram().existsAsFile())
-            GTEST_SKIP() << "korvel-cli is not built beside " << cliProgram().getParentDirectory().getFullPathName();
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("korvel-cli-test", "");
-        ASSERT_TRUE (folder.createDirectory());
-    }
     void TearDown() override
     {
-        folder.deleteRecursively();
+        CliTest::TearDown();
         NsDorna::resetModelState();
     }
 
-    juce::File folder;
+    juce::String output (const juce::StringArray& args, int& exitCode) const
+    {
+        const auto r = run (args);
+        exitCode = r.exitCode;
+        return r.out + r.err;
+    }
 };
 } // namespace
 
@@ -75,9 +50,10 @@ TEST_F (CliFactory, WritesTheFactoryTreeOfTheChosenHostAsSaveFileDoes)
                                       std::pair { juce::StringArray { "factory", "--host", "linux", linuxFile.getFullPathName() }, linuxFile },
                                       std::pair { juce::StringArray { "factory", defaultFile.getFullPathName() }, defaultFile } })
     {
-        const auto run = runCli (args);
-        EXPECT_EQ (run.exitCode, 0) << run.output;
-        EXPECT_TRUE (run.output.isEmpty()) << run.output;
+        int exitCode = -1;
+        const auto said = output (args, exitCode);
+        EXPECT_EQ (exitCode, 0) << said;
+        EXPECT_TRUE (said.isEmpty()) << said;
         ASSERT_TRUE (file.existsAsFile());
     }
 
@@ -114,17 +90,19 @@ TEST_F (CliFactory, UsageErrorsAndFailures)
     };
     for (const auto& c : cases)
     {
-        const auto run = runCli (c.args);
-        EXPECT_EQ (run.exitCode, c.exitCode) << c.args.joinIntoString (" ");
-        EXPECT_TRUE (run.output.contains (c.says)) << run.output;
-        EXPECT_EQ (juce::StringArray::fromLines (run.output.trimEnd()).size(), 1) << run.output; // one line
+        int exitCode = -1;
+        const auto said = output (c.args, exitCode);
+        EXPECT_EQ (exitCode, c.exitCode) << c.args.joinIntoString (" ");
+        EXPECT_TRUE (said.contains (c.says)) << said;
+        EXPECT_EQ (juce::StringArray::fromLines (said.trimEnd()).size(), 1) << said; // one line
     }
     EXPECT_FALSE (folder.getChildFile ("out.korvel").exists());
 }
 
 TEST_F (CliFactory, HelpListsTheCommand)
 {
-    const auto run = runCli ({ "--help" });
-    EXPECT_EQ (run.exitCode, 0);
-    EXPECT_TRUE (run.output.contains ("factory OUT [--host mac|linux|windows]")) << run.output;
+    int exitCode = -1;
+    const auto said = output ({ "--help" }, exitCode);
+    EXPECT_EQ (exitCode, 0);
+    EXPECT_TRUE (said.contains ("factory OUT [--host mac|linux|windows]")) << said;
 }

@@ -3,6 +3,8 @@
 #include "link/MappingFile.h"
 #include "model/ModelState.h"
 
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 // korvel-cli validate, run as the built program beside the test binary, against the editor's
@@ -11,55 +13,20 @@ namespace
 {
 using namespace NsDorna;
 
-juce::File cliProgram()
-{
-    return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getSiblingFile ("korvel-cli");
-}
-
-struct Run
-{
-    int exitCode = -1;
-    juce::String out, err;
-};
-
-Run runCli (const juce::StringArray& args, const juce::File& folder)
-{
-    const auto outFile = folder.getChildFile ("cli.out"), errFile = folder.getChildFile ("cli.err");
-    juce::StringArray quoted;
-    for (const auto& a : args)
-        quoted.add (a.quoted ('\''));
-    const auto command = cliProgram().getFullPathName().quoted ('\'') + " " + quoted.joinIntoString (" ") + " >"
-                         + outFile.getFullPathName().quoted ('\'') + " 2>" + errFile.getFullPathName().quoted ('\'');
-    juce::ChildProcess process;
-    Run run;
-    if (! process.start (juce::StringArray { "/bin/sh", "-c", command }))
-        return run;
-    process.waitForProcessToFinish (30000);
-    run.exitCode = (int) process.getExitCode();
-    run.out = outFile.loadFileAsString();
-    run.err = errFile.loadFileAsString();
-    return run;
-}
-
-class MappingFileCli : public ::testing::Test
+class MappingFileCli : public KorvelTest::CliTest
 {
 protected:
     void SetUp() override
     {
-        if (! cliProgram().existsAsFile())
-            GTEST_SKIP() << "korvel-cli is not built beside " << cliProgram().getParentDirectory().getFullPathName();
+        CliTest::SetUp();
         resetLinkState();
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("korvel-validate", "");
-        ASSERT_TRUE (folder.createDirectory().wasOk());
     }
     void TearDown() override
     {
-        folder.deleteRecursively();
+        CliTest::TearDown();
         resetLinkState();
         resetModelState();
     }
-
-    juce::File folder;
 };
 } // namespace
 
@@ -100,7 +67,7 @@ TEST_F (MappingFileCli, GivesTheEditorsVerdicts)
     for (const auto& f : files)
     {
         const auto editor = host.openFile (f);
-        const auto cli = runCli ({ "validate", f.getFullPathName() }, folder);
+        const auto cli = run ({ "validate", f.getFullPathName() });
         if (editor.wasOk())
         {
             EXPECT_EQ (cli.exitCode, 0) << f.getFileName();
@@ -119,7 +86,7 @@ TEST_F (MappingFileCli, GivesTheEditorsVerdicts)
 
 TEST_F (MappingFileCli, UsageErrors)
 {
-    EXPECT_EQ (runCli ({ "validate" }, folder).exitCode, 2);
-    EXPECT_EQ (runCli ({ "validate", "a.korvel", "b.korvel" }, folder).exitCode, 2);
-    EXPECT_EQ (runCli ({ "validate", "--strict", "a.korvel" }, folder).exitCode, 2);
+    EXPECT_EQ (run ({ "validate" }).exitCode, 2);
+    EXPECT_EQ (run ({ "validate", "a.korvel", "b.korvel" }).exitCode, 2);
+    EXPECT_EQ (run ({ "validate", "--strict", "a.korvel" }).exitCode, 2);
 }
