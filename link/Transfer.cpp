@@ -83,38 +83,39 @@ private:
     int throttle = 0;
 };
 
+// One run of parts: each paused around, answered on its status; a "no" stops the transfer.
+struct PartRun
+{
+    const char* name;
+    int count;
+    juce::MidiMessage (*build) (int slot, int part);
+    std::atomic<uint8_t>& status;
+    const char* failure;
+};
+
 juce::Result sendParts (Sender& sender, int slot, const juce::String& portName)
 {
     const auto gone = juce::Result::fail (portName + ": device does not exist");
     bool negative = false;
 
-    for (int part = 1; part <= MyConf::numOfDataParts; ++part)
-    {
-        const auto m = thePartDataSendingOfSlot (slot, part);
-        arvix::sleep_ms (partPauseMs);
-        sender.sendWithFiller (m);
-        arvix::sleep_ms (partPauseMs);
-        const bool replied = Sender::waitForReply (dataBit, negative);
-        log ("data part " + juce::String (part) + ": " + verdict (replied, negative));
-        if (sender.vanished())
-            return gone;
-        if (negative)
-            return juce::Result::fail ("Failed to send data!");
-    }
-
-    for (int part = 1; part <= MyConf::numOfTextParts; ++part)
-    {
-        const auto m = thePartTextSendingOfSlot (slot, part);
-        arvix::sleep_ms (partPauseMs);
-        sender.sendWithFiller (m);
-        arvix::sleep_ms (partPauseMs);
-        const bool replied = Sender::waitForReply (textsBit, negative);
-        log ("text part " + juce::String (part) + ": " + verdict (replied, negative));
-        if (sender.vanished())
-            return gone;
-        if (negative)
-            return juce::Result::fail ("Failed to send texts!");
-    }
+    const PartRun runs[] = {
+        { "data part", MyConf::numOfDataParts, thePartDataSendingOfSlot, dataBit, "Failed to send data!" },
+        { "text part", MyConf::numOfTextParts, thePartTextSendingOfSlot, textsBit, "Failed to send texts!" },
+    };
+    for (const auto& run : runs)
+        for (int part = 1; part <= run.count; ++part)
+        {
+            const auto m = run.build (slot, part);
+            arvix::sleep_ms (partPauseMs);
+            sender.sendWithFiller (m);
+            arvix::sleep_ms (partPauseMs);
+            const bool replied = Sender::waitForReply (run.status, negative);
+            log (run.name + (" " + juce::String (part)) + ": " + verdict (replied, negative));
+            if (sender.vanished())
+                return gone;
+            if (negative)
+                return juce::Result::fail (run.failure);
+        }
 
     const auto store = theDigestSendingOfSlot (slot, Cmd::digestStore);
     arvix::sleep_ms (partPauseMs);

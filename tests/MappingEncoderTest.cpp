@@ -37,7 +37,16 @@ class MappingEncoderTest : public ::testing::Test
 protected:
     void SetUp() override { resetModelState(); }
 
-    juce::ValueTree ctl (int cid, int slot) { return store.getControlOfSlot (cid, slot); }
+    using Props = std::initializer_list<std::pair<juce::Identifier, juce::var>>;
+
+    // The control's node, with the given properties set.
+    juce::ValueTree ctl (int cid, int slot, Props props = {})
+    {
+        auto node = store.getControlOfSlot (cid, slot);
+        for (const auto& [id, value] : props)
+            node.setProperty (id, value, nullptr);
+        return node;
+    }
     void setMode (int slot, int mode) { store.getSlot (slot).setProperty (Tags::current, mode, nullptr); }
 
     CtlStore store;
@@ -66,31 +75,15 @@ TEST_F (MappingEncoderTest, FactoryMappingEncodesToTheFactoryRecordsRetagged)
 TEST_F (MappingEncoderTest, RecordsByValueType)
 {
     setMode (1, 3);
-    auto fader = ctl (19, 1);
-    fader.setProperty (Tags::valueType, "func", nullptr);
-    fader.setProperty (Tags::value, 5, nullptr);
+    ctl (19, 1, { { Tags::valueType, "func" }, { Tags::value, 5 } });
 
     setMode (0, 1);
-    auto knob = ctl (1, 0);
-    knob.setProperty (Tags::valueType, "midi", nullptr);
-    knob.setProperty (Tags::type, "cc", nullptr);
-    knob.setProperty (Tags::chan, 2, nullptr);
-    knob.setProperty (Tags::value, 7, nullptr);
-    knob.setProperty (Tags::rotate, 2, nullptr);
+    auto knob = ctl (1, 0, { { Tags::valueType, "midi" }, { Tags::type, "cc" }, { Tags::chan, 2 }, { Tags::value, 7 }, { Tags::rotate, 2 } });
 
-    auto hotkey = ctl (149, 0);
-    hotkey.setProperty (Tags::valueType, "hotkey", nullptr);
-    hotkey.setProperty (Tags::ctrl, 1, nullptr);
-    hotkey.setProperty (Tags::cmd, 1, nullptr);
-    hotkey.setProperty (Tags::key, 30, nullptr);
-    hotkey.setProperty (Tags::shift2, 1, nullptr);
-    hotkey.setProperty (Tags::key2, 31, nullptr);
+    ctl (149, 0, { { Tags::valueType, "hotkey" }, { Tags::ctrl, 1 }, { Tags::cmd, 1 }, { Tags::key, 30 }, { Tags::shift2, 1 }, { Tags::key2, 31 } });
 
-    auto mouse = ctl (150, 0);
-    mouse.setProperty (Tags::valueType, "mouse", nullptr);
-    mouse.setProperty (Tags::keyName, "wheel up", nullptr);
-    auto nothing = ctl (151, 0);
-    nothing.setProperty (Tags::valueType, "null", nullptr);
+    ctl (150, 0, { { Tags::valueType, "mouse" }, { Tags::keyName, "wheel up" } });
+    ctl (151, 0, { { Tags::valueType, "null" } });
 
     Encoded hui;
     hui.encode (store, 1);
@@ -128,10 +121,7 @@ TEST_F (MappingEncoderTest, NilAndUnknownValueTypesKeepTheFactoryRecord)
 TEST_F (MappingEncoderTest, LockedLcdButtonCarriesTheLockingButtonsMappingAndText)
 {
     setMode (0, 1);
-    auto locker = ctl (117, 0);
-    locker.setProperty (Tags::valueType, "func", nullptr);
-    locker.setProperty (Tags::value, 94, nullptr);
-    locker.setProperty (Tags::name, "PLAY", nullptr);
+    auto locker = ctl (117, 0, { { Tags::valueType, "func" }, { Tags::value, 94 }, { Tags::name, "PLAY" } });
     for (int cid = 101; cid <= 165; cid += 16)
         ctl (cid, 0).setProperty (Tags::lockBy, 117, nullptr);
 
@@ -167,18 +157,9 @@ TEST_F (MappingEncoderTest, SlotWithoutAModeIsRetaggedOverWhatItHeld)
 TEST_F (MappingEncoderTest, ValuesBeyondSevenBitsNeverReachTheWire)
 {
     setMode (0, 1);
-    auto key = ctl (149, 0);
-    key.setProperty (Tags::valueType, "hotkey", nullptr);
-    key.setProperty (Tags::key, -1, nullptr);
-    key.setProperty (Tags::key2, 200, nullptr);
-    auto midi = ctl (19, 0);
-    midi.setProperty (Tags::valueType, "midi", nullptr);
-    midi.setProperty (Tags::type, "note", nullptr);
-    midi.setProperty (Tags::chan, 0, nullptr);
-    midi.setProperty (Tags::value, 300, nullptr);
-    auto note = ctl (101, 0);
-    note.setProperty (Tags::valueType, "func", nullptr);
-    note.setProperty (Tags::value, 255, nullptr);
+    auto key = ctl (149, 0, { { Tags::valueType, "hotkey" }, { Tags::key, -1 }, { Tags::key2, 200 } });
+    auto midi = ctl (19, 0, { { Tags::valueType, "midi" }, { Tags::type, "note" }, { Tags::chan, 0 }, { Tags::value, 300 } });
+    auto note = ctl (101, 0, { { Tags::valueType, "func" }, { Tags::value, 255 } });
 
     enc.encode (store, 0);
     for (auto b : enc.block)
@@ -191,25 +172,11 @@ TEST_F (MappingEncoderTest, ValuesBeyondSevenBitsNeverReachTheWire)
 TEST_F (MappingEncoderTest, HuiPairsAndTheUserDefinedFunction)
 {
     setMode (0, 3);
-    auto hui = ctl (120, 0);
-    hui.setProperty (Tags::valueType, "hui", nullptr);
-    hui.setProperty (Tags::value, 1, nullptr);
-    auto user = ctl (121, 0);
-    user.setProperty (Tags::valueType, "hui", nullptr);
-    user.setProperty (Tags::value, 120, nullptr);
-    user.setProperty (Tags::val1, 9, nullptr);
-    user.setProperty (Tags::val2, 0x43, nullptr);
-    auto userFunc = ctl (122, 0);
-    userFunc.setProperty (Tags::valueType, "func", nullptr);
-    userFunc.setProperty (Tags::value, 120, nullptr);
-    userFunc.setProperty (Tags::val1, 4, nullptr);
-    userFunc.setProperty (Tags::val2, 0x41, nullptr);
-    auto none = ctl (123, 0);
-    none.setProperty (Tags::valueType, "hui", nullptr);
-    none.setProperty (Tags::value, 0, nullptr);
-    auto outside = ctl (124, 0);
-    outside.setProperty (Tags::valueType, "hui", nullptr);
-    outside.setProperty (Tags::value, 121, nullptr);
+    auto hui = ctl (120, 0, { { Tags::valueType, "hui" }, { Tags::value, 1 } });
+    ctl (121, 0, { { Tags::valueType, "hui" }, { Tags::value, 120 }, { Tags::val1, 9 }, { Tags::val2, 0x43 } });
+    ctl (122, 0, { { Tags::valueType, "func" }, { Tags::value, 120 }, { Tags::val1, 4 }, { Tags::val2, 0x41 } });
+    ctl (123, 0, { { Tags::valueType, "hui" }, { Tags::value, 0 } });
+    ctl (124, 0, { { Tags::valueType, "hui" }, { Tags::value, 121 } });
 
     enc.encode (store, 0);
     EXPECT_EQ (enc.wire (cid2aid (120)), (std::vector<uint8_t> { 0x0B, 0x0B, 0, 0x0F, 0x0E, 0x2F, 0x43, 0 }));
