@@ -1,6 +1,9 @@
 #include "MainComp.h"
 
+#include "link/Host.h"
 #include "link/LinkState.h"
+#include "link/MidiInputHandler.h"
+#include "link/MyTimer.h"
 
 #include <atomic>
 
@@ -15,9 +18,19 @@ MainComp::MainComp (int pid)
 {
     g_pid = pid;
     setOpaque (true);
+
+    // The host restores the mapping from the settings; the device link keeps the Dorna in step.
+    Host::getInstance();
+    startDeviceLinkTimer();
 }
 
-MainComp::~MainComp() { ++pagesDeleted; }
+MainComp::~MainComp()
+{
+    if (auto* host = Host::getInstance())
+        host->saveSettings();
+    connDevcOrNot (g_pid, false);
+    ++pagesDeleted;
+}
 
 void MainComp::paint (juce::Graphics& g) { g.fillAll (juce::Colours::lightgrey); }
 

@@ -4,7 +4,8 @@
 
 namespace NsDorna
 {
-// The editor page. For now a plain page: it keeps the product id and paints the editor's background.
+// The editor page. For now a plain page: it keeps the product id, runs the editor host and the
+// device link, and paints the editor's background.
 class MainComp : public juce::Component
 {
 public:
