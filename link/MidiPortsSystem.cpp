@@ -1,11 +1,32 @@
 #include "MidiPorts.h"
 
+#if JUCE_LINUX || JUCE_BSD
+ #include <alsa/asoundlib.h>
+#endif
+
 // The operating system's ports through JUCE 7. Without a MIDI system (no ALSA sequencer) the lists are
-// empty and nothing opens; JUCE may then print its own error, but nothing fails harder than that.
+// empty and nothing opens, and nothing fails harder than that.
 namespace NsDorna::ports
 {
 namespace
 {
+#if JUCE_LINUX || JUCE_BSD
+// The device link lists the ports three times a second; without a sequencer ALSA would print the
+// same error to stderr every time. Its messages are not needed: failures show as empty lists.
+void quietAlsa (const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsaErrors()
+{
+    static const bool done = [] {
+        snd_lib_error_set_handler (quietAlsa);
+        return true;
+    }();
+    juce::ignoreUnused (done);
+}
+#else
+void silenceAlsaErrors() {}
+#endif
+
 bool hasIdentifier (const juce::Array<juce::MidiDeviceInfo>& devices, const juce::String& identifier)
 {
     for (const auto& d : devices)
@@ -92,5 +113,9 @@ public:
 };
 } // namespace
 
-std::shared_ptr<Backend> makeSystemPorts() { return std::make_shared<SystemPorts>(); }
+std::shared_ptr<Backend> makeSystemPorts()
+{
+    silenceAlsaErrors();
+    return std::make_shared<SystemPorts>();
+}
 } // namespace NsDorna::ports

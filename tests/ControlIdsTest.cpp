@@ -1,5 +1,6 @@
 #include "model/ControlIds.h"
 #include "model/ModelState.h"
+#include "model/Tags.h"
 
 #include <juce_data_structures/juce_data_structures.h>
 
@@ -132,14 +133,14 @@ TEST (ControlIds, SmallHelpers)
 TEST (ControlIds, HuiFixedButtonsFollowTheCurrentMode)
 {
     // A tree of our own stands in for the host's.
-    juce::ValueTree root ("slots");
-    root.setProperty ("current", 1, nullptr);
+    juce::ValueTree root (Tags::slots);
+    root.setProperty (Tags::current, 1, nullptr);
     for (int s = 0; s < 3; ++s)
-        root.appendChild (juce::ValueTree ("slot").setProperty ("current", 0, nullptr), nullptr);
+        root.appendChild (juce::ValueTree (Tags::slot).setProperty (Tags::current, 0, nullptr), nullptr);
 
     setCurrentModeSource ([root] {
-        const int slot = root.getProperty ("current");
-        return CtlMode ((int) root.getChild (slot).getProperty ("current"));
+        const int slot = root.getProperty (Tags::current);
+        return CtlMode ((int) root.getChild (slot).getProperty (Tags::current));
     });
 
     // The answer follows the current slot's mode only, never another slot's.
@@ -150,9 +151,9 @@ TEST (ControlIds, HuiFixedButtonsFollowTheCurrentMode)
     };
     for (const auto& c : cases)
     {
-        root.setProperty ("current", c.slot, nullptr);
+        root.setProperty (Tags::current, c.slot, nullptr);
         for (int s = 0; s < 3; ++s)
-            root.getChild (s).setProperty ("current", c.modes[s], nullptr);
+            root.getChild (s).setProperty (Tags::current, c.modes[s], nullptr);
         EXPECT_EQ (controlIsHuiFixedButton (c.cid), c.fixed) << "slot " << c.slot << " cid " << c.cid;
     }
 
