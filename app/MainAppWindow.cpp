@@ -31,7 +31,9 @@ MainAppWindow::MainAppWindow (const juce::String& title, QuitRequest onQuit)
     auto main = std::make_unique<MainComponent>();
     if (main->isPageCreated())
     {
-        setContentOwned (main.release(), false);
+        // The window follows its content's size; the content starts at the window's.
+        main->setSize (getWidth(), getHeight());
+        setContentOwned (main.release(), true);
         setVisible (true);
         contentCreated = true;
     }

@@ -60,6 +60,9 @@ TEST (Shell, MainWindowShowsOnlyThePage)
 
     ASSERT_TRUE (window.isContentCreated());
     EXPECT_TRUE (window.isVisible());
+    const auto userArea = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay()->userArea;
+    EXPECT_EQ (window.getBounds().getWidth(), initialWindowBounds (userArea).getWidth());
+    EXPECT_EQ (window.getBounds().getHeight(), initialWindowBounds (userArea).getHeight());
     EXPECT_EQ (window.getName(), "Dorna Korvel V1.00");
     EXPECT_EQ (NsDorna::g_pid, 2054);
     EXPECT_TRUE (window.isUsingNativeTitleBar());
