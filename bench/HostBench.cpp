@@ -13,8 +13,7 @@ struct ScratchHost
 {
     ScratchHost()
         : folder (juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("korvel-bench", "")),
-          hostObject (std::make_unique<Host> (SettingsLocation { folder.getChildFile ("shared/Dorna.conf"),
-                                                                 folder.getChildFile ("user/Dorna.conf") })),
+          hostObject (std::make_unique<Host> (SettingsLocation::inFolder (folder))),
           host (*hostObject)
     {
     }
@@ -53,7 +52,7 @@ static void BM_SettingsRestore (benchmark::State& state)
     ScratchHost s;
     s.touch (1);
     s.host.saveSettings();
-    const SettingsLocation where { s.folder.getChildFile ("shared/Dorna.conf"), s.folder.getChildFile ("user/Dorna.conf") };
+    const auto where = SettingsLocation::inFolder (s.folder);
     for (auto _ : state)
     {
         Host restored (where);

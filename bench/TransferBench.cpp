@@ -44,8 +44,7 @@ static void BM_FullTransferToSimulatedDorna (benchmark::State& state)
 {
     const juce::TemporaryFile folder;
     folder.getFile().createDirectory();
-    Host::setSettingsLocationForNewHosts (SettingsLocation { folder.getFile().getChildFile ("shared/Dorna.conf"),
-                                                             folder.getFile().getChildFile ("user/Dorna.conf") });
+    Host::setSettingsLocationForNewHosts (SettingsLocation::inFolder (folder.getFile()));
     auto* host = Host::getInstance();
     host->getImpl().replaceTree (treeWithModes(), false);
 

@@ -21,7 +21,7 @@ using namespace NsDorna;
 Host* makeHost (const juce::File& folder)
 {
     Host::setSettingsLocationForNewHosts (
-        SettingsLocation { folder.getChildFile ("shared/Dorna.conf"), folder.getChildFile ("user/Dorna.conf") });
+        SettingsLocation::inFolder (folder));
     return Host::getInstance();
 }
 

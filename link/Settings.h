@@ -12,6 +12,12 @@ struct SettingsLocation
 {
     juce::File shared;
     juce::File perUser;
+
+    // Both files inside one folder of their own (tests, tools): shared/ and user/.
+    static SettingsLocation inFolder (const juce::File& folder)
+    {
+        return { folder.getChildFile ("shared/Dorna.conf"), folder.getChildFile ("user/Dorna.conf") };
+    }
 };
 
 // Writes bytes into a file; returns false when any part of it failed. Tests pass their own to

@@ -32,7 +32,7 @@ protected:
 
 TEST_F (MappingFileCli, GivesTheEditorsVerdicts)
 {
-    Host host (SettingsLocation { folder.getChildFile ("shared/Dorna.conf"), folder.getChildFile ("user/Dorna.conf") });
+    Host host (SettingsLocation::inFolder (folder));
     auto tree = host.getCurrentMap();
     tree.getChild (0).setProperty (Tags::current, CtlMode::reaper, nullptr);
     tree.getChild (2).setProperty (Tags::current, CtlMode::proTools, nullptr);

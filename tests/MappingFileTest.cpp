@@ -75,8 +75,7 @@ protected:
         resetLinkState();
         folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("korvel-mapping", "");
         ASSERT_TRUE (folder.createDirectory().wasOk());
-        host = std::make_unique<Host> (SettingsLocation { folder.getChildFile ("shared/Dorna.conf"),
-                                                          folder.getChildFile ("user/Dorna.conf") });
+        host = std::make_unique<Host> (SettingsLocation::inFolder (folder));
     }
 
     void TearDown() override

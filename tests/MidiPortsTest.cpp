@@ -49,7 +49,21 @@ protected:
     void SetUp() override { vp = useVirtualPorts(); }
     void TearDown() override { useSystemPorts(); }
 
+    // A device's port counting what it receives, with the host's output and started input open on it.
+    void connectToOnePort()
+    {
+        port = vp->publish ("Dorna Port 4", [this] (const juce::MidiMessage&) { ++received; });
+        out = openOutput ("Dorna Port 4");
+        in = openInput ("Dorna Port 4", &c);
+        in->start();
+    }
+
     std::shared_ptr<VirtualPorts> vp;
+    std::atomic<int> received { 0 };
+    Collector c;
+    std::unique_ptr<VirtualPorts::Port> port;
+    std::unique_ptr<Output> out;
+    std::unique_ptr<Input> in;
 };
 } // namespace
 
@@ -214,12 +228,7 @@ TEST_F (MidiPorts, ACallbackMayCloseItsOwnInput)
 
 TEST_F (MidiPorts, AVanishedPortLosesTrafficAndDoesNotComeBackUnderTheSameName)
 {
-    int received = 0;
-    auto port = vp->publish ("Dorna Port 4", [&] (const juce::MidiMessage&) { ++received; });
-    auto out = openOutput ("Dorna Port 4");
-    Collector c;
-    auto in = openInput ("Dorna Port 4", &c);
-    in->start();
+    connectToOnePort();
     EXPECT_EQ (vp->numOpenOutputs(), 1);
     EXPECT_EQ (vp->numOpenInputs(), 1);
 
@@ -264,12 +273,7 @@ TEST_F (MidiPorts, AReceiverMayUnpublishItsOwnPort)
 
 TEST_F (MidiPorts, PortsOutliveTheSelectionThatMadeThem)
 {
-    int received = 0;
-    auto port = vp->publish ("Dorna Port 4", [&] (const juce::MidiMessage&) { ++received; });
-    auto out = openOutput ("Dorna Port 4");
-    Collector c;
-    auto in = openInput ("Dorna Port 4", &c);
-    in->start();
+    connectToOnePort();
     useSystemPorts();
     vp.reset();
 

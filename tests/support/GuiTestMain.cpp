@@ -14,8 +14,7 @@ int main (int argc, char** argv)
     const juce::TemporaryFile folder;
     folder.getFile().createDirectory();
     NsDorna::Host::setSettingsLocationForNewHosts (
-        NsDorna::SettingsLocation { folder.getFile().getChildFile ("shared/Dorna.conf"),
-                                    folder.getFile().getChildFile ("user/Dorna.conf") });
+        NsDorna::SettingsLocation::inFolder (folder.getFile()));
     const int result = RUN_ALL_TESTS();
     NsDorna::Host::deleteInstance();
     folder.getFile().deleteRecursively();

@@ -13,8 +13,7 @@ inline Host& freshHost()
     static Host* host = [] {
         folder.getFile().createDirectory();
         Host::setSettingsLocationForNewHosts (
-            SettingsLocation { folder.getFile().getChildFile ("shared/Dorna.conf"),
-                               folder.getFile().getChildFile ("user/Dorna.conf") });
+            SettingsLocation::inFolder (folder.getFile()));
         return Host::getInstance();
     }();
     host->getImpl().replaceTree (CtlStore().getState(), false);
